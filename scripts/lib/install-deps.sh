@@ -26,4 +26,4 @@ export DEBIAN_FRONTEND=noninteractive
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 $sudo apt-get update -q >/dev/null
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+$sudo apt-get install -y -q "${missing[@]}" >/dev/null
