@@ -6,6 +6,10 @@ if(ZANDREL_SANITIZE OR ZANDREL_FUZZ)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(ZANDREL_FUZZ)
+  # Coverage instrumentation for the libraries too, so the fuzzers are guided inside them.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 if(WIN32)
   # The programs must run from a bare folder: no runtime DLLs beside them.
