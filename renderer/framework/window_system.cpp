@@ -1,0 +1,3 @@
+#include "framework/window_system.h"
+
+WindowSystem windowSystem = {nullptr, nullptr};
