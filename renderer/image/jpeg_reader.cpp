@@ -19,18 +19,6 @@ void exitOnError(j_common_ptr info) {
 
 void stayQuiet(j_common_ptr) {}
 
-PixelFormat formatForComponents(int components) {
-    switch (components) {
-    case 1:
-        return I8;
-    case 3:
-        return RGB8;
-    case 4:
-        return RGBA8;
-    default:
-        return None;
-    }
-}
 } // namespace
 
 bool Image::loadJPEG(const char* fileName, bool useRGBA, bool allocateChain) {
@@ -52,7 +40,7 @@ bool Image::loadJPEG(const char* fileName, bool useRGBA, bool allocateChain) {
     info.mem->max_memory_to_use = long(MAX_IMAGE_BYTES) * 2;
     jpeg_stdio_src(&info, file);
     bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
-    PixelFormat newFormat = formatForComponents(info.num_components);
+    PixelFormat newFormat = get8BitFormat(info.num_components);
     if (ok)
         ok = newFormat != None &&
              checkedImageBytes(int(info.image_width), int(info.image_height), newFormat, false) != 0;

@@ -46,3 +46,16 @@ int getBytesPerChannel(PixelFormat format) {
         return 1;
     return format > RGBA16F ? 4 : 2;
 }
+
+PixelFormat get8BitFormat(int channels) {
+    switch (channels) {
+    case 1:
+        return I8;
+    case 3:
+        return RGB8;
+    case 4:
+        return RGBA8;
+    default:
+        return None;
+    }
+}

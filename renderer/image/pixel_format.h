@@ -32,6 +32,8 @@ bool isPlainFormat(PixelFormat format);
 bool isFloatFormat(PixelFormat format);
 bool isCompressedFormat(PixelFormat format);
 int getChannelCount(PixelFormat format);
+// The 8-bit format with that many channels (1, 3 or 4); None otherwise.
+PixelFormat get8BitFormat(int channels);
 int getBytesPerPixel(PixelFormat format);
 int getBytesPerBlock(PixelFormat format);
 int getBytesPerChannel(PixelFormat format);

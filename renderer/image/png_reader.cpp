@@ -36,18 +36,6 @@ void release(PngRead* read) {
     std::free(read);
 }
 
-PixelFormat formatForChannels(int channels) {
-    switch (channels) {
-    case 1:
-        return I8;
-    case 3:
-        return RGB8;
-    case 4:
-        return RGBA8;
-    default:
-        return None;
-    }
-}
 } // namespace
 
 bool Image::loadPNG(const char* fileName, bool /*useRGBA*/, bool allocateChain) {
@@ -87,7 +75,7 @@ bool Image::loadPNG(const char* fileName, bool /*useRGBA*/, bool allocateChain) 
     png_uint_32 w, h;
     int bitDepth, colourType;
     png_get_IHDR(read->png, read->info, &w, &h, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-    PixelFormat newFormat = formatForChannels(png_get_channels(read->png, read->info));
+    PixelFormat newFormat = get8BitFormat(png_get_channels(read->png, read->info));
     bool paletted = colourType == PNG_COLOR_TYPE_PALETTE;
     PixelFormat decoded = paletted ? RGB8 : newFormat;
     if (newFormat == None || checkedImageBytes(int(w), int(h), decoded, false) == 0) {
