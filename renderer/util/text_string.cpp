@@ -107,9 +107,9 @@ String String::operator+(const char* text) const {
 }
 
 namespace {
-template <typename T> void appendConversion(String& out, const char* spec, T value) {
+template <typename T> void appendConversion(String& out, const char* conversion, T value) {
     char buffer[256];
-    int n = std::snprintf(buffer, sizeof buffer, spec, value);
+    int n = std::snprintf(buffer, sizeof buffer, conversion, value);
     if (n < 0)
         return;
     if ((size_t)n < sizeof buffer) {
@@ -118,7 +118,7 @@ template <typename T> void appendConversion(String& out, const char* spec, T val
     }
     // Longer than the local buffer (a "%f" of a huge double): format into exactly enough heap space.
     char* big = (char*)std::malloc((size_t)n + 1);
-    std::snprintf(big, (size_t)n + 1, spec, value);
+    std::snprintf(big, (size_t)n + 1, conversion, value);
     out.append(big, (uint32_t)n);
     std::free(big);
 }
