@@ -22,8 +22,8 @@ struct FontSpec {
 class Font {
 public:
     Font() = default;
-    explicit Font(const FontSpec& spec);
-    const FontSpec& spec() const { return fontSpec; }
+    explicit Font(const FontSpec& wanted);
+    const FontSpec& getSpec() const { return fontSpec; }
     HFONT handle() const { return font ? font.get() : (HFONT)GetStockObject(DEFAULT_GUI_FONT); }
 
 private:

@@ -340,16 +340,16 @@ protected:
 
 TEST(UserControl, StoresPropertiesAndFollowsTheFocus) {
     EventForm form;
-    FontSpec spec;
-    spec.face = "Tahoma";
-    spec.points = 9.75;
-    form.setFont(Font(spec));
+    FontSpec wanted;
+    wanted.face = "Tahoma";
+    wanted.points = 9.75;
+    form.setFont(Font(wanted));
     form.load();
     form.show();
     Button first(form), second(form);
     first.move(10, 10, 77, 25);
     second.move(100, 10, 77, 25);
-    EXPECT_EQ(first.ambientFont().spec(), spec);
+    EXPECT_EQ(first.ambientFont().getSpec(), wanted);
 
     PropertyBag bag;
     first.readProperties(bag);
