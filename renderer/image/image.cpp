@@ -58,6 +58,22 @@ int64_t levelBytes(int64_t w, int64_t h, PixelFormat format) {
         return ((w + 3) / 4) * ((h + 3) / 4) * getBytesPerBlock(format);
     return w * h * getBytesPerPixel(format);
 }
+// Walks the chain from the given level's size down to 1 x 1 (at most nLevels levels), summing perLevel.
+template <typename PerLevel> int sumOverLevels(int width0, int height0, int nLevels, PerLevel perLevel) {
+    int64_t w = 2 * int64_t(width0);
+    int64_t h = 2 * int64_t(height0);
+    int64_t sum = 0;
+    for (int i = 0; i < nLevels; i++) {
+        if (w == 1 && h == 1)
+            break;
+        if (w > 1)
+            w /= 2;
+        if (h > 1)
+            h /= 2;
+        sum += perLevel(w, h);
+    }
+    return int(sum);
+}
 } // namespace
 
 int Image::getWidth(int level) const {
@@ -71,35 +87,13 @@ int Image::getHeight(int level) const {
 int Image::getMipMappedSize(int firstLevel, int nLevels, PixelFormat sizeFormat) const {
     if (sizeFormat == None)
         sizeFormat = format;
-    int64_t w = 2 * int64_t(getWidth(firstLevel));
-    int64_t h = 2 * int64_t(getHeight(firstLevel));
-    int64_t size = 0;
-    for (int i = 0; i < nLevels; i++) {
-        if (w == 1 && h == 1)
-            break;
-        if (w > 1)
-            w /= 2;
-        if (h > 1)
-            h /= 2;
-        size += levelBytes(w, h, sizeFormat);
-    }
-    return int(size);
+    return sumOverLevels(getWidth(firstLevel), getHeight(firstLevel), nLevels,
+                         [sizeFormat](int64_t w, int64_t h) { return levelBytes(w, h, sizeFormat); });
 }
 
 int Image::getPixelCount(int firstLevel, int nLevels) const {
-    int64_t w = 2 * int64_t(getWidth(firstLevel));
-    int64_t h = 2 * int64_t(getHeight(firstLevel));
-    int64_t count = 0;
-    for (int i = 0; i < nLevels; i++) {
-        if (w == 1 && h == 1)
-            break;
-        if (w > 1)
-            w /= 2;
-        if (h > 1)
-            h /= 2;
-        count += w * h;
-    }
-    return int(count);
+    return sumOverLevels(getWidth(firstLevel), getHeight(firstLevel), nLevels,
+                         [](int64_t w, int64_t h) { return w * h; });
 }
 
 bool Image::allocateLevels(int newWidth, int newHeight, PixelFormat newFormat, bool allocateChain) {
