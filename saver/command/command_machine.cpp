@@ -93,4 +93,12 @@ CommandReaction CommandMachine::resized() {
     return draw(isEnabled ? StatePicture::Normal : StatePicture::Disable);
 }
 
+CommandReaction CommandMachine::enabledRead() {
+    return draw(isEnabled ? StatePicture::Normal : StatePicture::Disable);
+}
+
+CommandReaction CommandMachine::lookRead() {
+    return isEnabled ? draw(StatePicture::Normal) : CommandReaction{};
+}
+
 } // namespace Morvex

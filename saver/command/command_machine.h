@@ -33,6 +33,10 @@ public:
     CommandReaction focusGained();
     CommandReaction focusLost();
     CommandReaction resized();
+    // Reading Enabled redraws as setting it does; reading the look (FontColour, Visible) redraws
+    // Normal while enabled.
+    CommandReaction enabledRead();
+    CommandReaction lookRead();
 
 private:
     CommandReaction draw(StatePicture picture);

@@ -1,23 +1,12 @@
 #include "saver/command/win32_command.h"
 
 #include "saver/command/command_face.h"
-#include "saver/command/command_pictures.h"
 #include "saver/forms/win32_program.h"
-
-#include <algorithm>
-#include <vector>
+#include "saver/picture_ids.h"
 
 namespace Morvex {
 
 namespace {
-
-Forms::Picture MakePicture(StatePicture which) {
-    const std::vector<uint8_t> bgr = StatePicturePixels(which);
-    std::vector<uint8_t> bgrx(StatePictureWidth * StatePictureHeight * 4, 0);
-    for (int i = 0; i < StatePictureWidth * StatePictureHeight; ++i)
-        std::copy(&bgr[i * 3], &bgr[i * 3] + 3, &bgrx[i * 4]);
-    return Forms::Picture::fromPixels(StatePictureWidth, StatePictureHeight, bgrx);
-}
 
 std::wstring Wide(const std::string& utf8) {
     if (utf8.empty())
@@ -32,8 +21,9 @@ std::wstring Wide(const std::string& utf8) {
 } // namespace
 
 Command::Command(Forms::Surface& container) : Forms::UserControl(container) {
+    // The program's own resources; a missing picture leaves its frame unpainted.
     for (int i = 0; i < 6; ++i)
-        pictures[i] = MakePicture((StatePicture)i);
+        pictures[i] = Forms::Picture::fromResource(Forms::ProgramInstance(), IDB_COMMAND_NORMAL + i);
     setAutoRedraw(true);
     tmrMouse.onTick = [this] { pointerWatch(); };
 }
@@ -74,6 +64,21 @@ void Command::setOpaque(bool opaque) {
     properties.visible = opaque;
     propertyChanged("Visible");
     drawWith(shown);
+}
+
+bool Command::readEnabled() {
+    react(states.enabledRead());
+    return properties.enabled;
+}
+
+uint32_t Command::readFontColour() {
+    react(states.lookRead());
+    return properties.fontColour;
+}
+
+bool Command::readOpaque() {
+    react(states.lookRead());
+    return properties.visible;
 }
 
 void Command::react(const CommandReaction& reaction) {
@@ -157,14 +162,28 @@ void Command::resized() {
 void Command::readPropertiesEvent(const Forms::PropertyBag& bag) {
     const CommandProperties read = ReadCommandProperties(bag);
     properties = read;
+    // A stored font that does not read leaves the container's.
+    StoredFont stored;
+    if (ParseStoredFont(bag.readString("Font", ""), stored)) {
+        Forms::FontSpec description;
+        description.face = stored.face;
+        description.points = stored.points;
+        description.charset = stored.charset;
+        description.bold = stored.bold;
+        captionFont = Forms::Font(description);
+        hasFont = true;
+    } else {
+        hasFont = false;
+    }
     Forms::UserControl::setEnabled(read.enabled);
     react(states.setEnabled(read.enabled));
 }
 
 void Command::writePropertiesEvent(Forms::PropertyBag& bag) {
     WriteCommandProperties(properties, bag);
-    if (hasFont)
-        bag.writeString("Font", captionFont.getSpec().face);
+    const Forms::FontSpec& description = commandFont().getSpec();
+    bag.writeString("Font", FormatStoredFont(StoredFont{description.face, description.points,
+                                                        description.charset, description.bold}));
 }
 
 } // namespace Morvex

@@ -24,10 +24,13 @@ public:
     void setCommandFont(const Forms::Font& font);
     const Forms::Font& commandFont() const { return hasFont ? captionFont : ambientFont(); }
     void setFontColour(uint32_t colour);
-    uint32_t fontColour() const { return properties.fontColour; }
     // True paints an opaque background, false a transparent one; the control stays shown either way.
     void setOpaque(bool opaque);
-    bool opaque() const { return properties.visible; }
+    // Reading these redraws the control, as the stored control's readers always have: Enabled as
+    // setting it does, the other two with Normal while enabled.
+    bool readEnabled();
+    uint32_t readFontColour();
+    bool readOpaque();
 
     void initialize();
     std::function<void()> onClick;

@@ -5,6 +5,7 @@
 #include "saver/forms/twips.h"
 #include "saver/forms/win32_program.h"
 #include "saver/number_text.h"
+#include "saver/picture_ids.h"
 #include "saver/settings.h"
 #include "saver/win32_ini_file.h"
 #include "saver/win32_settings_file.h"
@@ -42,19 +43,6 @@ int Py(int twips) {
     return Forms::TwipsToPixels(twips, Forms::TwipsPerPixelY());
 }
 
-Forms::Picture Mark(bool chosen) {
-    std::vector<uint8_t> bgrx(12 * 12 * 4, 0);
-    for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 12; ++x) {
-            uint8_t* p = &bgrx[(y * 12 + x) * 4];
-            const bool edge = x == 0 || y == 0 || x == 11 || y == 11;
-            const bool centre = chosen && x >= 3 && x <= 8 && y >= 3 && y <= 8;
-            const COLORREF c = edge ? RGB(128, 128, 128) : centre ? RGB(0, 64, 224) : RGB(240, 240, 240);
-            p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
-        }
-    return Forms::Picture::fromPixels(12, 12, bgrx);
-}
-
 void PaintGradient(Forms::Surface& surface, bool grey) {
     surface.setAutoRedraw(true);
     const int height = surface.clientHeight(), width = surface.clientWidth();
@@ -87,6 +75,7 @@ Morvex_P::Morvex_P() {
     minButton = false;
     maxButton = false;
     chooseFile = OpenMusicFileDialog;
+    icon = LoadIconW(Forms::ProgramInstance(), MAKEINTRESOURCEW(IDI_ZANDREL));
     setBackColour(RGB(192, 192, 192));
     Forms::FontSpec dialogFont;
     dialogFont.face = DialogFace;
@@ -95,7 +84,24 @@ Morvex_P::Morvex_P() {
     setFont(Forms::Font(dialogFont));
 }
 
+void Morvex_P::releaseControls() {
+    // The panel's controls sit on the panel: they go before it.
+    BGM_Repeat.reset();
+    Shape3.reset();
+    for (auto* label : {&lbl_BGM[0], &lbl_BGM[1], &lbl_BGM[2], &lbl15, &lbl14, &lbl_Fname})
+        label->reset();
+    for (auto& image : Img_BGM)
+        image.reset();
+    for (auto& image : Img_Ra)
+        image.reset();
+    Cmd_File.reset();
+    Cmd_Set.reset();
+    Cmd_Can.reset();
+    Pic_C.reset();
+}
+
 void Morvex_P::createControls() {
+    releaseControls();
     Pic_C = std::make_unique<Forms::PictureBox>(*this);
     Pic_C->move(Px(180), Py(240), Px(7035), Py(2475));
     Pic_C->setBackColour(RGB(224, 224, 224));
@@ -119,7 +125,7 @@ void Morvex_P::createControls() {
     for (int i = 0; i < 2; ++i) {
         Img_Ra[i] = std::make_unique<Forms::ImageControl>(*this);
         Img_Ra[i]->move(Px(8040), Py(300 + 300 * i), Px(180), Py(180));
-        Img_Ra[i]->setPicture(Mark(i == 1));
+        Img_Ra[i]->setPicture(Forms::Picture::fromResource(Forms::ProgramInstance(), IDB_MARK_OFF + i));
     }
 
     auto label = [this](Forms::Surface& on, const std::string& text, int l, int t, int w, int h) {
@@ -139,6 +145,7 @@ void Morvex_P::createControls() {
         Img_BGM[i] = std::make_unique<Forms::ImageControl>(panel);
         Img_BGM[i]->move(Px(420), Py(rowTop[i]), Px(195), Py(195));
         lbl_BGM[i] = label(panel, texts[i], 660, rowTop[i], 900, 240);
+        lbl_BGM[i]->setAutoSize(true); // placed, not sized: the text's own size
         Img_BGM[i]->onMouseDown = [this, i](const Forms::MouseEvent&) { choose(i); };
         lbl_BGM[i]->onMouseDown = [this, i](const Forms::MouseEvent&) { choose(i); };
     }
@@ -146,6 +153,7 @@ void Morvex_P::createControls() {
     BGM_Repeat->move(Px(1680), Py(780), Px(615), Py(300));
     BGM_Repeat->setFont(font());
     lbl14 = label(panel, TextRepeat, 2340, 840, 1800, 240);
+    lbl14->setAutoSize(true);
     lbl_Fname = label(panel, "", 1080, 1740, 5595, 495);
     lbl_Fname->border = true;
 }

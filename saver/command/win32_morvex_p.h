@@ -26,6 +26,7 @@ void SetCommandButtons(Forms::Surface& form, bool initialise, bool enable);
 class Morvex_P : public Forms::Form {
 public:
     Morvex_P();
+    ~Morvex_P() override { releaseControls(); }
 
     // Where "設定" writes; the saver's settings file unless a test says otherwise.
     std::string settingsFile;
@@ -47,7 +48,9 @@ protected:
     void unloadEvent(bool& cancel) override;
 
 private:
+    // A reload makes the controls anew; the old ones go first.
     void createControls();
+    void releaseControls();
     void pickFile();
     void saveAndClose();
 };

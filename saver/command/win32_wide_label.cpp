@@ -36,12 +36,35 @@ std::string Utf8FromAnsi(const std::string& ansi) {
 
 void WideLabel::setText(const std::string& utf8) {
     caption = utf8;
+    fit();
     repaint();
 }
 
 void WideLabel::setFont(const Forms::Font& value) {
     labelFont = value;
+    fit();
     repaint();
+}
+
+void WideLabel::setAutoSize(bool on) {
+    autoSize = on;
+    fit();
+}
+
+void WideLabel::fit() {
+    if (!autoSize)
+        return;
+    const std::wstring text = WideText(caption);
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        return;
+    HGDIOBJ old = SelectObject(screen, labelFont.handle());
+    RECT measure{0, 0, 0, 0};
+    DrawTextW(screen, text.c_str(), (int)text.size(), &measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    // One pixel each side, as paint leaves it.
+    move(x, y, measure.right - measure.left + 2, measure.bottom - measure.top + 2);
 }
 
 void WideLabel::paint(HDC dc) {

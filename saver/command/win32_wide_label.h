@@ -15,6 +15,8 @@ public:
     void setText(const std::string& utf8);
     const std::string& text() const { return caption; }
     void setFont(const Forms::Font& value);
+    // On: the label takes the size of its text on one line whenever text or font change.
+    void setAutoSize(bool on);
     bool centred = false;
     bool border = false;
 
@@ -22,7 +24,10 @@ public:
     bool takesMouse() const override { return true; }
 
 private:
+    void fit();
+
     std::string caption;
+    bool autoSize = false;
     Forms::Font labelFont;
 };
 

@@ -14,9 +14,9 @@ const int ListHeight = 200;
 } // namespace
 
 ComboBox::ComboBox(Surface& container) : Control(container) {
-    handle =
-        CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 0,
-                        0, 60, 20 + ListHeight, container.hwnd(), nullptr, ProgramInstance(), nullptr);
+    handle = CreateWindowExA(
+        0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+        0, 0, 60, 20 + ListHeight, container.hwnd(), nullptr, ProgramInstance(), nullptr);
     w = 60, h = 20;
     setFont(container.font());
 }

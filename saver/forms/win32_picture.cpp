@@ -41,9 +41,17 @@ Picture Picture::fromPixels(int width, int height, const std::vector<uint8_t>& b
 }
 
 Picture Picture::fromBmpFile(const std::string& path) {
+    return fromBitmap((HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+}
+
+Picture Picture::fromResource(HINSTANCE module, int id) {
+    return fromBitmap(
+        (HBITMAP)LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+Picture Picture::fromBitmap(HBITMAP bitmap) {
     Picture picture;
-    HBITMAP bitmap =
-        (HBITMAP)LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (!bitmap)
         return picture;
     BITMAP info = {};

@@ -16,6 +16,8 @@ public:
     Picture() = default;
     static Picture fromPixels(int width, int height, const std::vector<uint8_t>& bgrx);
     static Picture fromBmpFile(const std::string& path);
+    // A BITMAP resource of module; empty when the module has no such resource.
+    static Picture fromResource(HINSTANCE module, int id);
 
     bool empty() const { return !data; }
     int width() const { return data ? data->width : 0; }
@@ -29,6 +31,9 @@ public:
     void draw(HDC dc, int x, int y) const { draw(dc, x, y, width(), height(), 0, 0, width(), height()); }
 
 private:
+    // Takes ownership of bitmap; empty when it is null.
+    static Picture fromBitmap(HBITMAP bitmap);
+
     struct Data {
         HBITMAP bitmap = nullptr;
         int width = 0;

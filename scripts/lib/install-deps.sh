@@ -10,8 +10,12 @@ packages=(
   # Windows cross-build: compilers, zlib, and what fetching and building Debian's sources needs
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   xz-utils
+  # the small tools that draw the assets
+  python3
   # running and looking at the Windows programs
   wine wine64 xvfb imagemagick
+  # a Japanese font, so the settings dialog's texts render under Wine
+  fonts-ipafont-gothic
 )
 
 missing=()

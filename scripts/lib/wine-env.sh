@@ -32,10 +32,32 @@ wine_env_start() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
   fi
+  # Kept prefixes made before the font replacements get them too.
+  grep -qF 'Fonts\\Replacements' "$WINEPREFIX/user.reg" 2>/dev/null || wine_env_japanese_fonts
   wineserver -p || true  # exits 2 even when it has started the server
   # Start Wine's service processes now: they outlive the programs under the persistent server, and if a
   # test started them they would hold its output pipes open and ctest would wait for them.
   wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+# The saver's dialog asks for the Japanese system's faces by name; the installed IPA fonts stand in for
+# them, so its texts render in the test screenshots.
+wine_env_japanese_fonts() {
+  local reg="$WINEPREFIX/japanese-fonts.reg"
+  # Full-width "MS", full-width "P" and "Gothic" in katakana, as UTF-8 bytes.
+  local ms=$'\xEF\xBC\xAD\xEF\xBC\xB3' p=$'\xEF\xBC\xB0' gothic=$'\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF'
+  {
+    printf '\xFF\xFE'
+    {
+      printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+      printf '"%s %s%s"="IPAPGothic"\r\n' "$ms" "$p" "$gothic"
+      printf '"%s %s"="IPAGothic"\r\n' "$ms" "$gothic"
+      printf '"MS PGothic"="IPAPGothic"\r\n"MS Gothic"="IPAGothic"\r\n'
+    } | iconv -f UTF-8 -t UTF-16LE
+  } >"$reg"
+  wine regedit /S "$reg" >/dev/null 2>&1 || true
+  wineserver -w
 }
 
 wine_env_stop() {

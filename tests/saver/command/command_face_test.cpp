@@ -91,3 +91,33 @@ TEST(CommandProperties, DefaultsAndStoredForms) {
     WriteCommandProperties(written, bag);
     EXPECT_EQ(ReadCommandProperties(bag).caption, written.caption);
 }
+
+TEST(CommandProperties, StoredFontRoundTripsAndRejectsOtherTexts) {
+    const StoredFont dialog{"\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E", 9.75, 128, false};
+    const StoredFont piped{"Odd|Face", 12, 0, true};
+    for (const StoredFont& font : {dialog, piped}) {
+        StoredFont read;
+        ASSERT_TRUE(ParseStoredFont(FormatStoredFont(font), read)) << FormatStoredFont(font);
+        EXPECT_EQ(read, font);
+    }
+    EXPECT_EQ(FormatStoredFont(piped), "Odd|Face|12|0|1");
+
+    const char* const bad[] = {"",
+                               "Tahoma",
+                               "Tahoma|9",
+                               "|9|0|0",
+                               "Tahoma|x|0|0",
+                               "Tahoma|9|0|2",
+                               "Tahoma|9|256|0",
+                               "Tahoma|0|0|0",
+                               "Tahoma|-9|0|0",
+                               "Tahoma|9|0|0 ",
+                               "Tahoma|1e400|0|0",
+                               "Tahoma|9||0",
+                               "Tahoma|9.5.5|0|0"};
+    for (const char* text : bad) {
+        StoredFont untouched = dialog;
+        EXPECT_FALSE(ParseStoredFont(text, untouched)) << text;
+        EXPECT_EQ(untouched, dialog) << text;
+    }
+}

@@ -10,7 +10,8 @@ using namespace Morvex;
 namespace {
 
 // One letter per event: e/d enable/disable, i Initialize, m pointer moves over, o tick with the pointer off,
-// n tick with the pointer on, D left down, U left up, R right up, f focus gained, l focus lost, z resized.
+// n tick with the pointer on, D left down, U left up, R right up, f focus gained, l focus lost, z resized,
+// E Enabled read, L FontColour or Visible read.
 struct Played {
     int clicks = 0;
     std::vector<StatePicture> drawn;
@@ -57,6 +58,12 @@ Played Play(const std::string& events) {
             break;
         case 'z':
             reaction = run.machine.resized();
+            break;
+        case 'E':
+            reaction = run.machine.enabledRead();
+            break;
+        case 'L':
+            reaction = run.machine.lookRead();
             break;
         default:
             ADD_FAILURE() << "unknown event " << event;
@@ -108,6 +115,11 @@ TEST(CommandMachine, EventSequences) {
         // Resizing redraws with the frame for the enabled state.
         {"iz", 0, 1, {P::Normal}},
         {"idz", 0, 1, {P::Disable, P::Disable}},
+        // Reading Enabled redraws as setting it; reading the look redraws Normal only while enabled.
+        {"imE", 0, 2, {P::HighLight, P::Normal}},
+        {"idE", 0, 1, {P::Disable, P::Disable}},
+        {"imL", 0, 2, {P::HighLight, P::Normal}},
+        {"idL", 0, 1, {P::Disable}},
     };
     for (const Sequence& sequence : table) {
         SCOPED_TRACE(sequence.events);

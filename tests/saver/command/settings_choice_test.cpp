@@ -1,4 +1,3 @@
-#include "saver/command/command_pictures.h"
 #include "saver/command/settings_choice.h"
 
 #include <gtest/gtest.h>
@@ -54,19 +53,4 @@ TEST(SettingsChoice, DialogSitsCentredAcrossAndAThirdDown) {
     DialogPlace(15360, 11520, 7440, 3645, left, top);
     EXPECT_EQ(left, 3960);
     EXPECT_EQ(top, 2625);
-}
-
-TEST(StatePictures, FramesOfTheSixPictures) {
-    for (int i = 0; i < 6; ++i) {
-        const std::vector<uint8_t> pixels = StatePicturePixels((StatePicture)i);
-        ASSERT_EQ(pixels.size(), 64u * 25u * 3u);
-        const bool grey = (StatePicture)i == StatePicture::Disable;
-        // B, G, R of the top-left pixel.
-        EXPECT_EQ(pixels[2], grey ? 160 : 0) << i;
-        EXPECT_EQ(pixels[0], grey ? 160 : 116) << i;
-    }
-    // The glow of HighLight is orange (more red than blue) just inside the edge.
-    const std::vector<uint8_t> highlight = StatePicturePixels(StatePicture::HighLight);
-    const uint8_t* inner = &highlight[(1 * 64 + 10) * 3];
-    EXPECT_GT(inner[2], inner[0]);
 }

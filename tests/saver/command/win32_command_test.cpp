@@ -98,3 +98,33 @@ TEST_F(ButtonOnForm, PaintsTheGradientFaceAndTheFrame) {
     EXPECT_EQ(caption.right, 90);
     EXPECT_GT(caption.top, 0);
 }
+
+TEST_F(ButtonOnForm, StoredFontReadsBackAndReadingRedraws) {
+    Forms::FontSpec description;
+    description.face = "Tahoma";
+    description.points = 9.75;
+    description.bold = true;
+    button->setCommandFont(Forms::Font(description));
+    Forms::PropertyBag bag;
+    button->writeProperties(bag);
+    Command other(form);
+    other.readProperties(bag);
+    EXPECT_EQ(other.commandFont().getSpec(), description);
+    Forms::PropertyBag noFont;
+    noFont.writeString("Font", "not a font");
+    other.readProperties(noFont);
+    EXPECT_EQ(other.commandFont().getSpec(), form.font().getSpec()) << "the container's font";
+
+    send(WM_MOUSEMOVE);
+    ASSERT_EQ(button->shownPicture(), StatePicture::HighLight);
+    EXPECT_EQ(button->readFontColour(), 0u);
+    EXPECT_EQ(button->shownPicture(), StatePicture::Normal);
+    send(WM_MOUSEMOVE);
+    EXPECT_TRUE(button->readOpaque());
+    EXPECT_EQ(button->shownPicture(), StatePicture::Normal);
+    button->setEnabled(false);
+    EXPECT_FALSE(button->readEnabled());
+    EXPECT_EQ(button->shownPicture(), StatePicture::Disable);
+    button->readOpaque();
+    EXPECT_EQ(button->shownPicture(), StatePicture::Disable) << "no Normal while disabled";
+}
