@@ -68,6 +68,23 @@ void expectFullScreenWindow(HWND hwnd) {
     EXPECT_EQ(rect.bottom - rect.top, 768);
 }
 
+// The real renderer needs its two hand-over bitmaps (here both the light spot) and, where the shader
+// extensions exist, its shader files in the working folder.
+bool startRenderer(ProgramRunner& runner) {
+    std::string folder = logPath("handover");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string spot = windowsPath(LIGHT_SPOT_PICTURE);
+    CopyFileA(spot.c_str(), (folder + "\\Zandrel1.bmp").c_str(), FALSE);
+    CopyFileA(spot.c_str(), (folder + "\\Zandrel2.bmp").c_str(), FALSE);
+    SetEnvironmentVariableA("ZANDREL_HANDOVER_DIR", folder.c_str());
+    char back[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof back, back);
+    SetCurrentDirectoryA(windowsPath(MORVEX_FOLDER).c_str());
+    bool started = runner.start(program(MORVEX_PROGRAM));
+    SetCurrentDirectoryA(back);
+    return started;
+}
+
 } // namespace
 
 TEST(Renderer, RealEscapeClosesTheFullScreenWindow) {
@@ -75,7 +92,7 @@ TEST(Renderer, RealEscapeClosesTheFullScreenWindow) {
         GTEST_SKIP() << "needs a screen of at least 640 x 480";
     DEVMODEA before = currentMode();
     ProgramRunner runner;
-    ASSERT_TRUE(runner.start(program(MORVEX_PROGRAM)));
+    ASSERT_TRUE(startRenderer(runner));
     HWND hwnd = runner.waitForWindow(windowTimeout);
     ASSERT_NE(hwnd, nullptr);
     expectFullScreenWindow(hwnd);
@@ -111,7 +128,7 @@ TEST(Renderer, PostedEscapeAndCloseEndTheRun) {
         GTEST_SKIP() << "needs a screen of at least 640 x 480";
     for (UINT message : {(UINT)WM_KEYDOWN, (UINT)WM_CLOSE}) {
         ProgramRunner runner;
-        ASSERT_TRUE(runner.start(program(MORVEX_PROGRAM)));
+        ASSERT_TRUE(startRenderer(runner));
         HWND hwnd = runner.waitForWindow(windowTimeout);
         ASSERT_NE(hwnd, nullptr);
         PostMessageA(hwnd, message, message == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
@@ -227,7 +244,7 @@ TEST(SmallScreen, FailedModeSwitchRunsWindowed) {
 
     // The real program takes the same path.
     ProgramRunner real;
-    ASSERT_TRUE(real.start(program(MORVEX_PROGRAM)));
+    ASSERT_TRUE(startRenderer(real));
     hwnd = real.waitForWindow(windowTimeout);
     ASSERT_NE(hwnd, nullptr);
     GetWindowRect(hwnd, &rect);
