@@ -21,3 +21,17 @@ size_t checkedImageBytes(int width, int height, PixelFormat format, bool wholeCh
         return 0;
     return size_t(total);
 }
+
+bool codedSizeAdmits(uint64_t fileBytes, uint64_t decoded, uint64_t bestRatio) {
+    return decoded / bestRatio <= fileBytes;
+}
+
+long openFileSize(std::FILE* file) {
+    long position = std::ftell(file);
+    if (position < 0 || std::fseek(file, 0, SEEK_END) != 0)
+        return -1;
+    long size = std::ftell(file);
+    if (std::fseek(file, position, SEEK_SET) != 0)
+        return -1;
+    return size;
+}

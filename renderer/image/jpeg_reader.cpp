@@ -38,12 +38,19 @@ bool Image::loadJPEG(const char* fileName, bool useRGBA, bool allocateChain) {
     jpeg_create_decompress(&info);
     // Progressive files keep every coefficient in memory; no picture within the image limits needs more.
     info.mem->max_memory_to_use = long(MAX_IMAGE_BYTES) * 2;
+    long fileBytes = openFileSize(file);
     jpeg_stdio_src(&info, file);
     bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
     PixelFormat newFormat = get8BitFormat(info.num_components);
     if (ok)
         ok = newFormat != None &&
              checkedImageBytes(int(info.image_width), int(info.image_height), newFormat, false) != 0;
+    // A short file is filled out with grey, but only up to what its size could have coded. Arithmetic
+    // coding has no such floor.
+    if (ok && !info.arith_code)
+        ok = fileBytes >= 0 &&
+             codedSizeAdmits(uint64_t(fileBytes), uint64_t(info.image_width) * info.image_height,
+                             JPEG_BEST_PIXELS_PER_BYTE);
     if (ok) {
         jpeg_start_decompress(&info);
         ok = info.output_components == getChannelCount(newFormat) &&

@@ -69,6 +69,9 @@ bool Image::loadPNG(const char* fileName, bool /*useRGBA*/, bool allocateChain) 
         return false;
     }
     png_set_user_limits(read->png, MAX_IMAGE_DIMENSION, MAX_IMAGE_DIMENSION);
+    // The library reserves a chunk's declared length before reading it, and only warns when that length
+    // exceeds any limit: ancillary chunks (none of which the pixels need) are therefore skipped unread.
+    png_set_keep_unknown_chunks(read->png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_init_io(read->png, read->file);
     png_set_sig_bytes(read->png, int(SIGNATURE_BYTES));
     png_read_info(read->png, read->info);
@@ -79,6 +82,13 @@ bool Image::loadPNG(const char* fileName, bool /*useRGBA*/, bool allocateChain) 
     bool paletted = colourType == PNG_COLOR_TYPE_PALETTE;
     PixelFormat decoded = paletted ? RGB8 : newFormat;
     if (newFormat == None || checkedImageBytes(int(w), int(h), decoded, false) == 0) {
+        release(read);
+        return false;
+    }
+    // The rows as stored (before any expansion) must fit in what the file's compressed data can give.
+    long fileBytes = openFileSize(read->file);
+    uint64_t storedBytes = uint64_t(png_get_rowbytes(read->png, read->info)) * h;
+    if (fileBytes < 0 || !codedSizeAdmits(uint64_t(fileBytes), storedBytes, DEFLATE_BEST_RATIO)) {
         release(read);
         return false;
     }
