@@ -49,7 +49,9 @@ protected:
         totalTime = 0.02f;
 
         std::string handover = handoverFolder("in-process", true, true);
-        SetEnvironmentVariableA("ZANDREL_HANDOVER_DIR", handover.c_str());
+        // The application reads the C runtime's copy of the environment, which SetEnvironmentVariable
+        // does not reach in a running process.
+        _putenv_s("ZANDREL_HANDOVER_DIR", handover.c_str());
         app.reset(new OpenFabricApp);
         app->hwnd = window;
         ASSERT_TRUE(app->init());
