@@ -1,5 +1,6 @@
 #include "saver/win32_renderer_launch.h"
 
+#include "saver/forms/win32_program.h"
 #include "saver/handover_files.h"
 
 namespace Morvex_B {
@@ -31,22 +32,15 @@ void waitUntilReady(HANDLE process, DWORD readyWithinMs) {
 
 bool StartRenderer(const std::string& path, const std::string& folder, const std::string& handoverFolder,
                    DWORD readyWithinMs) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process = {};
-    // Started by its path and with no arguments, whatever its file name says it is.
-    std::string commandLine = "\"" + path + "\"";
     std::string environment = environmentFor(handoverFolder);
     const std::string workingFolder = FolderForUse(folder);
-    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, &environment[0],
-                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &process))
+    HANDLE process =
+        Forms::LaunchProgram(path, &environment[0], workingFolder.empty() ? nullptr : workingFolder.c_str());
+    if (process == nullptr)
         return false;
-    CloseHandle(process.hThread);
     if (readyWithinMs > 0)
-        waitUntilReady(process.hProcess, readyWithinMs);
-    CloseHandle(process.hProcess);
+        waitUntilReady(process, readyWithinMs);
+    CloseHandle(process);
     return true;
 }
 

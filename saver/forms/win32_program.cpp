@@ -62,7 +62,7 @@ void EndProgram(UINT exitCode) {
     ExitProcess(exitCode);
 }
 
-bool StartProgram(const std::string& path, DWORD waitForIdleMs) {
+HANDLE LaunchProgram(const std::string& path, char* environment, const char* folder) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -70,13 +70,20 @@ bool StartProgram(const std::string& path, DWORD waitForIdleMs) {
     PROCESS_INFORMATION process = {};
     // Started by its path and with no arguments, whatever its file name says it is.
     std::string commandLine = "\"" + path + "\"";
-    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, environment, folder,
+                        &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+bool StartProgram(const std::string& path, DWORD waitForIdleMs) {
+    HANDLE process = LaunchProgram(path, nullptr, nullptr);
+    if (process == nullptr)
         return false;
     if (waitForIdleMs > 0)
-        WaitForInputIdle(process.hProcess, waitForIdleMs);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+        WaitForInputIdle(process, waitForIdleMs);
+    CloseHandle(process);
     return true;
 }
 

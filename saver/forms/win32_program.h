@@ -29,6 +29,9 @@ int ShowMessage(const std::string& text, const std::string& title, UINT flags);
 // Starts the program file at path as a new process with no arguments, its first window shown normally;
 // keeps no handle to it. With waitForIdleMs, waits up to that long for it to be ready for input.
 bool StartProgram(const std::string& path, DWORD waitForIdleMs = 0);
+// The same with an environment block and a working folder (null: the caller's); returns the process
+// handle for the caller to close, or null when the program did not start.
+HANDLE LaunchProgram(const std::string& path, char* environment, const char* folder);
 
 // Runs the waiting messages and returns.
 void DoEvents();
