@@ -26,6 +26,16 @@ namespace {
 // The caption of the settings dialog, the other form a second start looks for.
 const char* const SettingsDialogCaption = "<Zandrel>";
 
+// Two starts within moments of each other both find no window yet; the first to create this object keeps
+// the run or the dialog, the other ends. The platform frees it with the process, killed or not; a start
+// that cannot create it goes on, as with every failing step.
+const char* const SingleStartName = "Zandrel_Main";
+
+bool claimSingleStart() {
+    HANDLE claim = CreateMutexA(nullptr, FALSE, SingleStartName);
+    return !(claim && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
 // The forms live as long as the process; the end statement never runs their destructors anyway.
 template <typename FormType> FormType& newForm() {
     return *new FormType;
@@ -43,6 +53,9 @@ void Main() {
         newForm<Morvex::Morvex_R>().showIn((HWND)(intptr_t)StartedAs.previewHandle);
         return;
     }
+
+    if ((StartedAs.mode == StartMode::Run || StartedAs.mode == StartMode::Configure) && !claimSingleStart())
+        Forms::EndProgram();
 
     LoadSettings();
     if (!FileExists(RendererPathIn(Forms::ProgramFolder()))) {
