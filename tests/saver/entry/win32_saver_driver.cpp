@@ -235,7 +235,7 @@ int ProcessesNamed(const wchar_t* exeName) {
     entry.dwSize = sizeof entry;
     int count = 0;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (_wcsicmp(entry.szExeFile, exeName) == 0)
+        if (exeName == nullptr || _wcsicmp(entry.szExeFile, exeName) == 0)
             count++;
     CloseHandle(snapshot);
     return count;

@@ -50,6 +50,7 @@ HWND WindowOfProcess(DWORD processId, const wchar_t* className);
 // Polls until no top-level window has title; gives the time it went, or 0 when it stayed.
 bool WaitUntilGone(const wchar_t* title, DWORD milliseconds);
 
+// Processes whose file is exeName (any case); every process on the platform when exeName is null.
 int ProcessesNamed(const wchar_t* exeName);
 int Occurrences(const std::string& text, const std::string& what);
 

@@ -74,19 +74,6 @@ DWORD processOf(HWND window) {
     return id;
 }
 
-int allProcesses() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return -1;
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        count++;
-    CloseHandle(snapshot);
-    return count;
-}
-
 // What can be read of a process from outside: its handles, GDI and user objects (-1 when unreadable).
 struct Resources {
     long handles = -1, gdiObjects = -1, userObjects = -1;
@@ -182,7 +169,7 @@ TEST_F(SaverHardening, ConsecutiveRunsLeaveNothingBehind) {
     const int runs = fromEnvironment("ZANDREL_SAVER_RUNS", 5);
     const std::wstring folder = saverFolder(L"runs");
     const std::string settings = writeSettings(folder, "0", "");
-    const int processesBefore = allProcesses();
+    const int processesBefore = ProcessesNamed(nullptr);
     std::vector<long> startups, ends;
     std::vector<Resources> saverMidRun, saverAtEnd, rendererMidRun;
     int cursorHiddenMidRun = 0;
@@ -221,7 +208,7 @@ TEST_F(SaverHardening, ConsecutiveRunsLeaveNothingBehind) {
                         saverAtEnd.back().userObjects, rendererMidRun.back().handles,
                         rendererMidRun.back().gdiObjects, rendererMidRun.back().userObjects);
     }
-    const int processesAfter = allProcesses();
+    const int processesAfter = ProcessesNamed(nullptr);
     EXPECT_EQ(processesAfter, processesBefore) << "processes left behind";
 
     // Start-up across the runs: the first, the rest's first and last fifth, as figures.
