@@ -38,6 +38,9 @@ void FabricApp::setFixedFunctionLight(const vec3& light) {
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
     glLightfv(GL_LIGHT0, GL_POSITION, vec4(light, 1.0f));
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+    if (GL_EXT_separate_specular_color_supported)
+        glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL_EXT, GL_SEPARATE_SPECULAR_COLOR_EXT);
 }
 
 void FabricApp::drawSphere(const vec3& light, const vec3& center, float size, const vec3& color) {
@@ -58,9 +61,6 @@ void FabricApp::drawSphere(const vec3& light, const vec3& center, float size, co
     renderer->apply();
     setFixedFunctionLight(light);
     setMaterial(vec4(0.15f * color, 1.0f), vec4(color, 0.0f), vec4(0.7f, 0.7f, 0.7f, 1.0f));
-    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
-    if (GL_EXT_separate_specular_color_supported)
-        glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL_EXT, GL_SEPARATE_SPECULAR_COLOR_EXT);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glTranslatef(center.x, center.y, center.z);
@@ -85,9 +85,6 @@ void FabricApp::drawFabric(const vec3& light) {
         setFixedFunctionLight(light);
         setMaterial(vec4(0.15f, 0.15f, 0.15f, 1.0f), vec4(0.8f, 0.8f, 0.8f, 1.0f),
                     vec4(0.4f, 0.4f, 0.4f, 1.0f));
-        glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
-        if (GL_EXT_separate_specular_color_supported)
-            glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL_EXT, GL_SEPARATE_SPECULAR_COLOR_EXT);
     }
 
     if (GL_ARB_multitexture_supported)
